@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QStringList>
+
+namespace rekol::cli {
+
+// Each subcommand takes the words after its name and returns the exit code.
+int RunShow(const QStringList& words);
+int RunResults(const QStringList& words);
+
+} // namespace rekol::cli
