@@ -64,6 +64,9 @@ void ReportsModel::Exit()
     SaveOpenGroup();
     if (group.isAllocated)
         group.FreeGroupBuffers();
+    // Nothing may read the released records any more.
+    group.publisherCount = 0;
+    group.noteCount = 0;
     lines_.clear();
     ProfileFile settings(settingsPath_);
     settings.WriteString(kSection, kLoadPath, group.groupPath);

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -29,7 +30,8 @@ namespace {
 const QDate kToday(2024, 4, 10); // report month March
 
 // Calls `handle` with the next modal dialog that opens, from inside that
-// dialog's event loop; gives up after two seconds.
+// dialog's event loop; gives up after ten seconds. A dialog the handler
+// leaves open is rejected, so a failing check never hangs the test.
 class ModalWatch {
 public:
     explicit ModalWatch(std::function<void(QDialog*)> handle)
@@ -37,7 +39,7 @@ public:
         QObject::connect(&timer_, &QTimer::timeout, [this, handle] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (!dialog) {
-                if (++tries_ > 200)
+                if (++tries_ > 1000)
                     timer_.stop();
                 return;
             }
@@ -45,6 +47,10 @@ public:
             seen = true;
             title = dialog->windowTitle();
             handle(dialog);
+            if (dialog->isVisible()) {
+                ADD_FAILURE() << "the dialog was left open";
+                dialog->reject();
+            }
         });
         timer_.start(10);
     }
@@ -55,6 +61,17 @@ private:
     QTimer timer_;
     int tries_ = 0;
 };
+
+// Chooses `path` in the open dialog as a user typing it would.
+void ChooseFile(QDialog* dialog, const QString& path)
+{
+    auto* files = qobject_cast<QFileDialog*>(dialog);
+    ASSERT_NE(files, nullptr);
+    auto* name = files->findChild<QLineEdit*>("fileNameEdit");
+    ASSERT_NE(name, nullptr);
+    name->setText(path);
+    dialog->accept();
+}
 
 // Six publishers of group 5 for March, in record order (not alphabetical):
 // 1 no phone, 2 one phone, 3 two phones, 4 three phones and reported,
@@ -379,19 +396,13 @@ TEST_F(ReportsDlgTest, OpenDialogLoadsAGroupFileAfterSavingTheOpenOne)
         EXPECT_EQ(files->windowTitle(), QString("Escoger Archivo del Secretario"));
         EXPECT_EQ(files->nameFilters(), QStringList({"Archivos 'Recoger' del Secretario (.k09) (*.k09)"}));
         EXPECT_EQ(files->directory().absolutePath(), dir.filePath("grupos"));
-        files->selectFile(text);
-        d->accept();
+        ChooseFile(d, text);
     });
     Click(IDC_OPEN_GROUP);
     EXPECT_TRUE(ignored.seen);
     EXPECT_EQ(List().count(), 6);
 
-    ModalWatch chosen([&](QDialog* d) {
-        auto* files = qobject_cast<QFileDialog*>(d);
-        ASSERT_NE(files, nullptr);
-        files->selectFile(second);
-        d->accept();
-    });
+    ModalWatch chosen([&](QDialog* d) { ChooseFile(d, second); });
     Click(IDC_OPEN_GROUP);
     EXPECT_TRUE(chosen.seen);
     EXPECT_EQ(dlg->windowTitle(), QString("Informes Marzo - Grupo 8 "));

@@ -25,6 +25,13 @@ CReportsDlg::CReportsDlg(MessageSink& messages, const QString& settingsPath, QWi
     ConnectControls();
 }
 
+CReportsDlg::~CReportsDlg()
+{
+    // The list outlives the model while the widgets are torn down: its last
+    // signals must not reach it.
+    list_->blockSignals(true);
+}
+
 void CReportsDlg::ConnectControls()
 {
     auto onClick = [this](int id, auto action) { connect(Button(id), &QPushButton::clicked, this, action); };

@@ -21,6 +21,7 @@ class CReportsDlg : public CTemplateDialog {
 
 public:
     CReportsDlg(MessageSink& messages, const QString& settingsPath, QWidget* parent = nullptr);
+    ~CReportsDlg() override;
 
     // Start-up of the window before it is shown: the group file from
     // `commandLine` or the settings, the report period, the first load.
