@@ -3,7 +3,6 @@
 #include "app/settings_path.h"
 #include "main/widgets/message_box_sink.h"
 #include "main/widgets/reports_dlg.h"
-#include "res/widgets/app_icon.h"
 
 #include <QStringList>
 
@@ -13,7 +12,7 @@ CReportsApp::CReportsApp(int& argc, char** argv)
     : QApplication(argc, argv)
     , settingsPath(DefaultSettingsPath())
 {
-    setWindowIcon(AppIcon());
+    // Windows without an icon of their own take the desktop entry's.
     setDesktopFileName(QStringLiteral("rekol"));
 }
 

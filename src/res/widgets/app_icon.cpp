@@ -36,7 +36,7 @@ QImage DrawAppIcon(int size)
 QIcon AppIcon()
 {
     QIcon icon;
-    for (int size : {16, 32, 48})
+    for (int size : {16, 32})
         icon.addPixmap(QPixmap::fromImage(DrawAppIcon(size)));
     return icon;
 }
