@@ -5,9 +5,12 @@ set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libcurl4-openssl-dev
           qtkeychain-qt6-dev fonts-liberation2 fonts-dejavu-core)
+# Registering the desktop entry and the .k09 file type for the user.
+packages+=(shared-mime-info desktop-file-utils xdg-utils)
 if [ "${1:-run}" = test ]; then
   packages+=(clang libclang-rt-14-dev googletest libgtest-dev libgmock-dev libbenchmark-dev
              python3-aiosmtpd xvfb xauth poppler-utils)
+  packages+=(hyperfine) # the start-up benchmark
 fi
 
 missing=()

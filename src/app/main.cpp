@@ -1,0 +1,7 @@
+#include "app/reports_app.h"
+
+int main(int argc, char** argv)
+{
+    rekol::CReportsApp app(argc, argv);
+    return app.InitInstance();
+}
