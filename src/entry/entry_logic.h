@@ -64,6 +64,8 @@ public:
     // The control a move to the next or previous control reaches from `from`.
     int NextInTabOrder(int from, bool forward) const;
     QString caption;
+    // The control that has the focus. The dialog gives the focus to it after
+    // every event and reports each move the user makes through SetFocus.
     int focus = 0;
     bool ended = false;
     bool stored = false; // ended through FinishEntry
