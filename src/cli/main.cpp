@@ -14,6 +14,9 @@ const char* const kUsage =
     "commands:\n"
     "  show FILE [--month M]       print the group as JSON\n"
     "  results FILE                write the results file (.k19) beside FILE\n"
+    "  enter FILE --publisher I [--month M] [--participated 0|1] [--aux 0|1]\n"
+    "        [--hours H] [--studies N] [--note TEXT]\n"
+    "                              enter one report as the entry dialog does, save FILE\n"
     "common options: --today YYYY-MM-DD, --settings PATH";
 
 } // namespace
@@ -25,6 +28,7 @@ int main(int argc, char** argv)
     const std::map<QString, std::function<int(const QStringList&)>> commands = {
         {QStringLiteral("show"), rekol::cli::RunShow},
         {QStringLiteral("results"), rekol::cli::RunResults},
+        {QStringLiteral("enter"), rekol::cli::RunEnter},
     };
     if (words.isEmpty() || !commands.count(words.first())) {
         rekol::cli::PrintError(words.isEmpty() ? QString::fromUtf8(kUsage)
