@@ -7,5 +7,6 @@ namespace rekol::cli {
 // Each subcommand takes the words after its name and returns the exit code.
 int RunShow(const QStringList& words);
 int RunResults(const QStringList& words);
+int RunForm(const QStringList& words);
 
 } // namespace rekol::cli
