@@ -1,5 +1,7 @@
 #include "form/printer_selection.h"
 
+#include "form/collection_form.h"
+
 #include <QDialogButtonBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -81,6 +83,9 @@ void PrinterSelection::PrintSetup(QWidget* parent)
     } else if (const QString system = systemPrinter(); !system.isEmpty()) {
         chosen->setPrinterName(system);
     }
+
+    // Names the PDF file the dialog proposes.
+    chosen->setDocName(CollectionForm::DocumentName());
 
     QPrintDialog dialog(chosen.get(), parent);
     dialog.setWindowTitle(QStringLiteral("Configurar Impresora"));

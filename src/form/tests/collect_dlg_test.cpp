@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace rekol;
 
@@ -211,6 +212,48 @@ TEST(PrinterSelection, FollowsTheSystemPrinterUntilTheUserChooses)
     system = QStringLiteral("Oficina");
     EXPECT_EQ(printers.Acquire(), chosen);
     EXPECT_TRUE(printers.FollowedPrinter().isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+// Answers the next modal dialog once it shows.
+void AnswerPrintDialog(bool accept)
+{
+    QTimer::singleShot(0, [accept] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            AnswerPrintDialog(accept);
+            return;
+        }
+        if (accept)
+            dialog->accept();
+        else
+            dialog->reject();
+    });
+}
+
+TEST(PrinterSelection, PrintSetupKeepsTheChoiceOnlyOnOk)
+{
+    PrinterSelection printers;
+    printers.systemPrinter = [] { return QString(); };
+    printers.printerExists = [](const QString&) { return false; };
+
+    AnswerPrintDialog(false);
+    printers.PrintSetup(nullptr);
+    EXPECT_EQ(printers.Acquire(), nullptr);
+
+    AnswerPrintDialog(true);
+    printers.PrintSetup(nullptr);
+    QPrinter* chosen = printers.Acquire();
+    ASSERT_NE(chosen, nullptr);
+    // Without an installed printer the dialog offers only a PDF file.
+    EXPECT_EQ(chosen->outputFormat(), QPrinter::PdfFormat);
+
+    AnswerPrintDialog(false);
+    printers.PrintSetup(nullptr);
+    EXPECT_EQ(printers.Acquire(), chosen);
 }
 
 } // namespace
