@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include <cstdio>
 #include <cstring>
 
 #include <functional>
@@ -29,8 +30,15 @@ int main(int argc, char** argv)
     // Only the form draws text, and the font database needs a GUI
     // application; it runs without a display.
     const bool drawing = argc > 1 && std::strcmp(argv[1], "form") == 0;
-    if (drawing)
+    if (drawing) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Qt's own notices (such as a missing runtime folder) would mix with
+        // the command's messages on stderr.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+            if (type == QtCriticalMsg || type == QtFatalMsg)
+                std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+        });
+    }
     const std::unique_ptr<QCoreApplication> app =
         drawing ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     QStringList words = QCoreApplication::arguments().mid(1);

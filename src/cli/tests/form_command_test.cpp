@@ -75,6 +75,7 @@ TEST_F(FormCommandTest, WritesThePdfAndLeavesTheGroupFileAlone)
     const QString pdf = dir.filePath(QStringLiteral("form.pdf"));
     const CliRun run = RunCli(Args({QStringLiteral("-o"), pdf}));
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.err, QString());
     EXPECT_TRUE(ReadAll(pdf).startsWith("%PDF-"));
     EXPECT_EQ(ReadAll(file), before);
     const std::optional<QString> text = PdfText(pdf);
@@ -128,6 +129,7 @@ TEST_F(FormCommandTest, RefusesBadRequests)
         const CliRun run = RunCli(c.args);
         EXPECT_EQ(run.exitCode, c.exitCode);
         EXPECT_TRUE(run.err.contains(QLatin1String(c.message))) << run.err.toStdString();
+        EXPECT_EQ(run.err.count(QLatin1Char('\n')), 1) << run.err.toStdString();
         EXPECT_FALSE(QFile::exists(pdf));
     }
 }
