@@ -8,5 +8,6 @@ namespace rekol::cli {
 int RunShow(const QStringList& words);
 int RunResults(const QStringList& words);
 int RunEnter(const QStringList& words);
+int RunForm(const QStringList& words);
 
 } // namespace rekol::cli
