@@ -14,6 +14,8 @@ const char* const kUsage =
     "commands:\n"
     "  show FILE [--month M]       print the group as JSON\n"
     "  results FILE                write the results file (.k19) beside FILE\n"
+    "  send FILE [--yes]           write the results file; with --yes mail it to the secretary\n"
+    "  remind FILE --publisher I   mail the reminder to publisher I\n"
     "common options: --today YYYY-MM-DD, --settings PATH";
 
 } // namespace
@@ -25,6 +27,8 @@ int main(int argc, char** argv)
     const std::map<QString, std::function<int(const QStringList&)>> commands = {
         {QStringLiteral("show"), rekol::cli::RunShow},
         {QStringLiteral("results"), rekol::cli::RunResults},
+        {QStringLiteral("send"), rekol::cli::RunSend},
+        {QStringLiteral("remind"), rekol::cli::RunRemind},
     };
     if (words.isEmpty() || !commands.count(words.first())) {
         rekol::cli::PrintError(words.isEmpty() ? QString::fromUtf8(kUsage)
