@@ -91,6 +91,10 @@ std::uint32_t SmtpTransport::Fail(std::uint32_t status, const QString& why)
 std::uint32_t SmtpTransport::SendMail(const MailMessage& message, std::uint32_t)
 {
     lastError_.clear();
+    // Open() has checked it; a sender that is not a plain address must never
+    // reach the envelope or the headers.
+    if (!IsPlainAddress(settings_.from.trimmed()))
+        return Fail(MAPI_E_FAILURE, QStringLiteral("the sender is not an e-mail address"));
     const QByteArray from = settings_.from.trimmed().toLatin1();
 
     ListHandle recipients;
@@ -162,7 +166,8 @@ std::uint32_t SmtpTransport::SendMail(const MailMessage& message, std::uint32_t)
     const QByteArray mailFrom = '<' + from + '>';
     const QByteArray user = settings_.user.toUtf8();
     const QByteArray password = settings_.password.toUtf8();
-    const bool implicitTls = url.startsWith("smtps:") || url.startsWith("SMTPS:");
+    const bool implicitTls =
+        QUrl(settings_.server.trimmed()).scheme().compare(QLatin1String("smtps"), Qt::CaseInsensitive) == 0;
     char errorText[CURL_ERROR_SIZE] = {};
     QByteArray lastReply;
 

@@ -16,7 +16,7 @@ using rekol::test::SmtpTestServer;
 
 namespace {
 
-const SmtpTimeouts kQuick{std::chrono::milliseconds(3000), std::chrono::milliseconds(10000)};
+const SmtpTimeouts kBounded{std::chrono::milliseconds(10000), std::chrono::milliseconds(30000)};
 
 MailSettings SettingsFor(const QString& server)
 {
@@ -75,7 +75,7 @@ SmtpTestServer* SmtpTransportTest::server = nullptr;
 
 TEST_F(SmtpTransportTest, DeliversTheMessageAsComposed)
 {
-    SmtpTransport transport(SettingsFor(server->Url()), kQuick);
+    SmtpTransport transport(SettingsFor(server->Url()), kBounded);
     ASSERT_EQ(transport.Open(), MailOk);
     ASSERT_EQ(transport.SendMail(Message(), MAPI_LOGON_UI), SUCCESS_SUCCESS) << transport.LastError().toStdString();
 
@@ -111,7 +111,7 @@ TEST_F(SmtpTransportTest, AttachmentNamesAndMissingSubject)
     MailMessage m = Message();
     m.subject.reset();
     m.files[0].fileName = QString::fromUtf8("Resultados Nº5.k19");
-    SmtpTransport transport(SettingsFor(server->Url()), kQuick);
+    SmtpTransport transport(SettingsFor(server->Url()), kBounded);
     ASSERT_EQ(transport.Open(), MailOk);
     ASSERT_EQ(transport.SendMail(m, 0), SUCCESS_SUCCESS) << transport.LastError().toStdString();
     const auto arrived = Arrived();
@@ -143,11 +143,14 @@ TEST_F(SmtpTransportTest, BadRecipientsAndFilesAreRefusedBeforeAnythingIsSent)
     for (const Case& c : cases) {
         MailMessage m = Message();
         c.change(m);
-        SmtpTransport transport(SettingsFor(server->Url()), kQuick);
+        SmtpTransport transport(SettingsFor(server->Url()), kBounded);
         ASSERT_EQ(transport.Open(), MailOk);
         EXPECT_EQ(transport.SendMail(m, 0), c.status) << c.what;
         EXPECT_FALSE(transport.LastError().isEmpty()) << c.what;
     }
+    MailSettings injected = SettingsFor(server->Url());
+    injected.from = QStringLiteral("rek@example.org\r\nBcc: evil@example.org");
+    EXPECT_EQ(SmtpTransport(injected, kBounded).SendMail(Message(), 0), MAPI_E_FAILURE) << "even without Open()";
     EXPECT_TRUE(Arrived().empty());
 }
 
@@ -156,7 +159,7 @@ TEST_F(SmtpTransportTest, APasswordNeverTravelsInClearText)
     MailSettings settings = SettingsFor(server->Url());
     settings.user = QStringLiteral("rek");
     settings.password = QStringLiteral("secreto");
-    SmtpTransport transport(settings, kQuick);
+    SmtpTransport transport(settings, kBounded);
     ASSERT_EQ(transport.Open(), MailOk);
     EXPECT_EQ(transport.SendMail(Message(), 0), MAPI_E_FAILURE) << "the test server offers no STARTTLS";
     EXPECT_TRUE(Arrived().empty());
@@ -166,7 +169,7 @@ TEST(SmtpTransportFailureTest, ServerThatRefusesTheMessage)
 {
     SmtpTestServer refusing({QStringLiteral("554 5.7.1 Message refused"), {}, {}});
     ASSERT_TRUE(refusing.IsRunning()) << refusing.Log().toStdString();
-    SmtpTransport transport(SettingsFor(refusing.Url()), kQuick);
+    SmtpTransport transport(SettingsFor(refusing.Url()), kBounded);
     ASSERT_EQ(transport.Open(), MailOk);
     MailMessage m;
     m.recips = {To(QStringLiteral("sec@example.org"))};
@@ -177,7 +180,7 @@ TEST(SmtpTransportFailureTest, ServerThatRefusesTheMessage)
 
 TEST(SmtpTransportFailureTest, NoServerListening)
 {
-    SmtpTransport transport(SettingsFor(QStringLiteral("smtp://127.0.0.1:%1").arg(rekol::test::FreeLoopbackPort())), kQuick);
+    SmtpTransport transport(SettingsFor(QStringLiteral("smtp://127.0.0.1:%1").arg(rekol::test::FreeLoopbackPort())), kBounded);
     ASSERT_EQ(transport.Open(), MailOk);
     MailMessage m;
     m.recips = {To(QStringLiteral("sec@example.org"))};
@@ -210,7 +213,7 @@ TEST(SmtpTransportFailureTest, UntrustedCertificateIsRefused)
     SmtpTestServer tls({{}, cert, key});
     ASSERT_TRUE(tls.IsRunning()) << tls.Log().toStdString();
     ASSERT_TRUE(tls.Url().startsWith(QStringLiteral("smtps://")));
-    SmtpTransport transport(SettingsFor(tls.Url()), kQuick);
+    SmtpTransport transport(SettingsFor(tls.Url()), kBounded);
     ASSERT_EQ(transport.Open(), MailOk);
     MailMessage m;
     m.recips = {To(QStringLiteral("sec@example.org"))};

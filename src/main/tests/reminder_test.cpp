@@ -93,7 +93,7 @@ TEST_F(ReminderTest, ReachesARealServerWithItsAccents)
     rekol::test::SmtpTestServer server;
     ASSERT_TRUE(server.IsRunning()) << server.Log().toStdString();
     SmtpTransport smtp({server.Url(), QStringLiteral("rek@example.org"), {}, {}},
-                       {std::chrono::milliseconds(3000), std::chrono::milliseconds(10000)});
+                       {std::chrono::milliseconds(10000), std::chrono::milliseconds(30000)});
     ASSERT_TRUE(OffersReminder(group, 3));
     ASSERT_TRUE(SendReminder(group, smtp, sink)) << smtp.LastError().toStdString();
     const auto arrived = server.Messages();

@@ -193,7 +193,7 @@ protected:
     static SmtpTransport Transport(const QString& server)
     {
         return SmtpTransport({server, QStringLiteral("rek@example.org"), {}, {}},
-                             {std::chrono::milliseconds(3000), std::chrono::milliseconds(10000)});
+                             {std::chrono::milliseconds(10000), std::chrono::milliseconds(30000)});
     }
 };
 
