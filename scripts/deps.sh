@@ -9,7 +9,7 @@ packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libcurl4-open
 packages+=(shared-mime-info desktop-file-utils xdg-utils)
 if [ "${1:-run}" = test ]; then
   packages+=(clang libclang-rt-14-dev googletest libgtest-dev libgmock-dev libbenchmark-dev
-             python3-aiosmtpd xvfb xauth poppler-utils)
+             python3-aiosmtpd openssl xvfb xauth poppler-utils)
   packages+=(hyperfine) # the start-up benchmark
 fi
 

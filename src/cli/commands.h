@@ -9,5 +9,7 @@ int RunShow(const QStringList& words);
 int RunResults(const QStringList& words);
 int RunEnter(const QStringList& words);
 int RunForm(const QStringList& words);
+int RunSend(const QStringList& words);
+int RunRemind(const QStringList& words);
 
 } // namespace rekol::cli

@@ -24,6 +24,8 @@ const char* const kUsage =
     "                              enter one report as the entry dialog does, save FILE\n"
     "  form FILE -o OUT.pdf [--month M] [--dpi N] [--trace OUT.txt]\n"
     "                              print the Report Collection Form into a PDF\n"
+    "  send FILE [--yes]           write the results file; with --yes mail it to the secretary\n"
+    "  remind FILE --publisher I   mail the reminder to publisher I\n"
     "common options: --today YYYY-MM-DD, --settings PATH";
 
 } // namespace
@@ -50,6 +52,8 @@ int main(int argc, char** argv)
         {QStringLiteral("results"), rekol::cli::RunResults},
         {QStringLiteral("enter"), rekol::cli::RunEnter},
         {QStringLiteral("form"), rekol::cli::RunForm},
+        {QStringLiteral("send"), rekol::cli::RunSend},
+        {QStringLiteral("remind"), rekol::cli::RunRemind},
     };
     if (words.isEmpty() || !commands.count(words.first())) {
         rekol::cli::PrintError(words.isEmpty() ? QString::fromUtf8(kUsage)

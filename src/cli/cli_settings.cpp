@@ -1,0 +1,12 @@
+#include "cli/cli_settings.h"
+
+#include "mail/mail_settings.h"
+
+namespace rekol::cli {
+
+QString SettingsPathFor(const CliArgs& args)
+{
+    return args.values.value(QStringLiteral("--settings"), DefaultSettingsPath());
+}
+
+} // namespace rekol::cli
