@@ -99,7 +99,12 @@ void ProfileFile::WriteString(const QString& section, const QString& key, const 
     flat.replace(QLatin1String("\r\n"), QLatin1String(" "));
     flat.replace(QLatin1Char('\r'), QLatin1Char(' '));
     flat.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    const QString entry = key + QLatin1Char('=') + flat;
+    // Reading trims blanks and one pair of quotes: a value that would lose
+    // something that way is written inside quotes, so it reads back as it was.
+    const bool quoted = flat != flat.trimmed() ||
+                        (flat.size() >= 2 && (flat.front() == QLatin1Char('"') || flat.front() == QLatin1Char('\'')) &&
+                         flat.back() == flat.front());
+    const QString entry = key + QLatin1Char('=') + (quoted ? QLatin1Char('"') + flat + QLatin1Char('"') : flat);
 
     int header = FindSection(section);
     if (header < 0) {
@@ -113,6 +118,14 @@ void ProfileFile::WriteString(const QString& section, const QString& key, const 
         lines_[line] = entry;
     else
         lines_.insert(SectionEnd(header), entry);
+}
+
+void ProfileFile::RemoveKey(const QString& section, const QString& key)
+{
+    const int header = FindSection(section);
+    const int line = header < 0 ? -1 : FindKey(header, key);
+    if (line >= 0)
+        lines_.removeAt(line);
 }
 
 bool ProfileFile::Save() const

@@ -20,8 +20,11 @@ public:
     QString ReadString(const QString& section, const QString& key, const QString& fallback = {}) const;
     // Sets `key` in `section`, adding the key or the section when missing.
     // A line break in `value` would start a line of its own in the file, so
-    // line breaks are written as blanks.
+    // line breaks are written as blanks; a value with blanks around it or in
+    // a pair of quotes is written quoted, so that it reads back unchanged.
     void WriteString(const QString& section, const QString& key, const QString& value);
+    // Removes `key` from `section` when it is there.
+    void RemoveKey(const QString& section, const QString& key);
     // Writes the file (folder created when missing) so that a failure leaves
     // the previous file whole; false when it could not be written.
     bool Save() const;

@@ -1,6 +1,6 @@
 #include "cli/cli_settings.h"
 
-#include "mail/mail_settings.h"
+#include "app/settings_path.h"
 
 namespace rekol::cli {
 

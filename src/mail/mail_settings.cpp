@@ -1,12 +1,11 @@
 #include "mail/mail_settings.h"
 
 #include "mail/password_store.h"
-#include "mail/profile_file.h"
+#include "app/profile_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace rekol {
 namespace {
@@ -37,22 +36,14 @@ bool RestrictToOwner(const QString& path)
 
 } // namespace
 
-QString DefaultSettingsPath()
-{
-    const QString overridden = qEnvironmentVariable("REKOL_SETTINGS");
-    if (!overridden.isEmpty())
-        return overridden;
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/rekol/rekol.ini");
-}
-
 MailSettings ReadMailSettings(const QString& settingsPath, PasswordStore* keyring)
 {
     const ProfileFile file(settingsPath);
     MailSettings settings;
-    settings.server = file.GetString(kSection, QStringLiteral("Server"));
-    settings.from = file.GetString(kSection, QStringLiteral("From"));
-    settings.user = file.GetString(kSection, QStringLiteral("User"));
-    settings.password = file.GetString(kSection, kPassword);
+    settings.server = file.ReadString(kSection, QStringLiteral("Server"));
+    settings.from = file.ReadString(kSection, QStringLiteral("From"));
+    settings.user = file.ReadString(kSection, QStringLiteral("User"));
+    settings.password = file.ReadString(kSection, kPassword);
     if (!settings.password.isEmpty())
         RestrictToOwner(settingsPath);
     else if (!settings.user.isEmpty() && keyring)
@@ -64,8 +55,8 @@ bool SaveMailSettings(const QString& settingsPath, const MailSettings& settings,
                       QString* error)
 {
     ProfileFile file(settingsPath);
-    const QString oldKey = KeyringKey(file.GetString(kSection, QStringLiteral("Server")),
-                                      file.GetString(kSection, QStringLiteral("User")));
+    const QString oldKey = KeyringKey(file.ReadString(kSection, QStringLiteral("Server")),
+                                      file.ReadString(kSection, QStringLiteral("User")));
     const QString key = KeyringKey(settings.server, settings.user);
     std::optional<QString> filePassword;
     if (keyring && oldKey != key)
@@ -88,12 +79,19 @@ bool SaveMailSettings(const QString& settingsPath, const MailSettings& settings,
             *error = QStringLiteral("cannot make %1 private").arg(settingsPath);
         return false;
     }
-    return file.WriteStrings(kSection,
-                             {{QStringLiteral("Server"), settings.server},
-                              {QStringLiteral("From"), settings.from},
-                              {QStringLiteral("User"), settings.user},
-                              {kPassword, filePassword}},
-                             error);
+    file.WriteString(kSection, QStringLiteral("Server"), settings.server);
+    file.WriteString(kSection, QStringLiteral("From"), settings.from);
+    file.WriteString(kSection, QStringLiteral("User"), settings.user);
+    if (filePassword)
+        file.WriteString(kSection, kPassword, *filePassword);
+    else
+        file.RemoveKey(kSection, kPassword);
+    if (!file.Save()) {
+        if (error)
+            *error = QStringLiteral("cannot write %1").arg(settingsPath);
+        return false;
+    }
+    return true;
 }
 
 } // namespace rekol

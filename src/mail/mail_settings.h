@@ -14,10 +14,6 @@ struct MailSettings {
     QString password; // from the keyring, else "Password"
 };
 
-// The settings file: $REKOL_SETTINGS when set, else rekol/rekol.ini in the
-// user's configuration folder.
-QString DefaultSettingsPath();
-
 // Reads section "Mail". The password is "Password" when the file holds one,
 // else the keyring's (asked only when a user name is set). A file that holds
 // a password is made readable by its owner only.

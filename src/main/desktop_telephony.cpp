@@ -1,6 +1,6 @@
 #include "main/desktop_telephony.h"
 
-#include "mail/profile_file.h"
+#include "app/profile_file.h"
 #include "main/command_telephony.h"
 
 #include <QDesktopServices>
@@ -19,7 +19,7 @@ CallRequest DesktopTelephony::RequestMakeCall(const QString& destAddress, const 
 std::unique_ptr<Telephony> ConfiguredTelephony(const QString& settingsPath)
 {
     const QString command =
-        ProfileFile(settingsPath).GetString(QStringLiteral("Phone"), QStringLiteral("Command")).trimmed();
+        ProfileFile(settingsPath).ReadString(QStringLiteral("Phone"), QStringLiteral("Command")).trimmed();
     if (!command.isEmpty())
         return std::make_unique<CommandTelephony>(command);
     return std::make_unique<DesktopTelephony>();

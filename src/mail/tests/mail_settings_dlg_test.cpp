@@ -1,5 +1,5 @@
 #include "mail/mail_settings_dlg.h"
-#include "mail/profile_file.h"
+#include "app/profile_file.h"
 #include "testing/recording_sink.h"
 #include "testing/smtp_test_server.h"
 
@@ -61,7 +61,9 @@ TEST_F(MailSettingsDlgTest, FailedTestSaysWhy)
 
 TEST_F(MailSettingsDlgTest, OkStoresTheFieldsAndRefusesWhatCannotWork)
 {
-    ASSERT_TRUE(ProfileFile(path).WriteStrings(QStringLiteral("Last"), {{QStringLiteral("Post"), QStringLiteral("Ruiz, Ana")}}));
+    ProfileFile last(path);
+    last.WriteString(QStringLiteral("Last"), QStringLiteral("Post"), QStringLiteral("Ruiz, Ana"));
+    ASSERT_TRUE(last.Save());
     CMailSettingsDlg dlg(path, sink, nullptr);
     Fill(dlg, QStringLiteral("smtp.example.org"), QStringLiteral("rek@example.org"));
     dlg.accept();
@@ -83,7 +85,7 @@ TEST_F(MailSettingsDlgTest, OkStoresTheFieldsAndRefusesWhatCannotWork)
     EXPECT_EQ(stored.from, QStringLiteral("rek@example.org"));
     EXPECT_EQ(stored.user, QStringLiteral("rek"));
     EXPECT_EQ(stored.password, QStringLiteral("clave"));
-    EXPECT_EQ(ProfileFile(path).GetString(QStringLiteral("Last"), QStringLiteral("Post")), QStringLiteral("Ruiz, Ana"));
+    EXPECT_EQ(ProfileFile(path).ReadString(QStringLiteral("Last"), QStringLiteral("Post")), QStringLiteral("Ruiz, Ana"));
 
     CMailSettingsDlg again(path, sink, nullptr);
     EXPECT_EQ(again.serverEdit->text(), stored.server) << "the dialog opens on what is stored";

@@ -1,6 +1,6 @@
 #include "mail/mail_settings.h"
 #include "mail/password_store.h"
-#include "mail/profile_file.h"
+#include "app/profile_file.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -43,7 +43,7 @@ class MailSettingsTest : public ::testing::Test {
 protected:
     QString Raw(const QString& key) const
     {
-        return ProfileFile(path).GetString(QStringLiteral("Mail"), key, QStringLiteral("<none>"));
+        return ProfileFile(path).ReadString(QStringLiteral("Mail"), key, QStringLiteral("<none>"));
     }
 
     QTemporaryDir dir;
@@ -94,11 +94,13 @@ TEST_F(MailSettingsTest, KeepsTheOtherSections)
 {
     ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("conf"))));
     ProfileFile file(path);
-    ASSERT_TRUE(file.WriteStrings(QStringLiteral("Last"), {{QStringLiteral("LoadPath"), QStringLiteral("/g/Grupo.k09")},
-                                                           {QStringLiteral("Post"), QStringLiteral("Ruiz, Ana")}}));
+    file.WriteString(QStringLiteral("Last"), QStringLiteral("LoadPath"), QStringLiteral("/g/Grupo.k09"));
+    file.WriteString(QStringLiteral("Last"), QStringLiteral("Post"), QStringLiteral("Ruiz, Ana"));
+    ASSERT_TRUE(file.Save());
     ASSERT_TRUE(SaveMailSettings(path, settings, nullptr));
-    EXPECT_EQ(file.GetString(QStringLiteral("Last"), QStringLiteral("LoadPath")), QStringLiteral("/g/Grupo.k09"));
-    EXPECT_EQ(file.GetString(QStringLiteral("Last"), QStringLiteral("Post")), QStringLiteral("Ruiz, Ana"));
+    const ProfileFile again(path);
+    EXPECT_EQ(again.ReadString(QStringLiteral("Last"), QStringLiteral("LoadPath")), QStringLiteral("/g/Grupo.k09"));
+    EXPECT_EQ(again.ReadString(QStringLiteral("Last"), QStringLiteral("Post")), QStringLiteral("Ruiz, Ana"));
 }
 
 TEST_F(MailSettingsTest, ReadingAFileWithAPasswordMakesItPrivate)
@@ -107,14 +109,6 @@ TEST_F(MailSettingsTest, ReadingAFileWithAPasswordMakesItPrivate)
     QFile(path).setPermissions(QFile(path).permissions() | QFileDevice::ReadGroup | QFileDevice::ReadOther);
     ReadMailSettings(path, nullptr);
     EXPECT_EQ(QFile(path).permissions() & kOthers, QFileDevice::Permissions());
-}
-
-TEST_F(MailSettingsTest, SettingsPathCanBeOverridden)
-{
-    qputenv("REKOL_SETTINGS", path.toUtf8());
-    EXPECT_EQ(DefaultSettingsPath(), path);
-    qunsetenv("REKOL_SETTINGS");
-    EXPECT_TRUE(DefaultSettingsPath().endsWith(QStringLiteral("/rekol/rekol.ini")));
 }
 
 // The system keyring, where none can be reached: the password goes into the

@@ -1,4 +1,4 @@
-#include "mail/profile_file.h"
+#include "app/profile_file.h"
 #include "main/command_telephony.h"
 #include "main/desktop_telephony.h"
 #include "main/modal_mail_transport.h"
@@ -43,7 +43,9 @@ TEST(DesktopTelephonyTest, SettingsChooseTheCommandOrTheDesktop)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("rekol.ini"));
     EXPECT_NE(dynamic_cast<DesktopTelephony*>(ConfiguredTelephony(path).get()), nullptr);
-    ASSERT_TRUE(ProfileFile(path).WriteStrings(QStringLiteral("Phone"), {{QStringLiteral("Command"), QStringLiteral("dialer --now")}}));
+    ProfileFile phone(path);
+    phone.WriteString(QStringLiteral("Phone"), QStringLiteral("Command"), QStringLiteral("dialer --now"));
+    ASSERT_TRUE(phone.Save());
     EXPECT_NE(dynamic_cast<CommandTelephony*>(ConfiguredTelephony(path).get()), nullptr);
 }
 
