@@ -1,7 +1,6 @@
 #include "form/collect_dlg.h"
 
 #include "data/group_data.h"
-#include "form/collect_template.h"
 #include "form/painter_device.h"
 #include "form/preview_panel.h"
 #include "form/printer_selection.h"
@@ -14,15 +13,14 @@
 namespace rekol {
 
 CCollectDlg::CCollectDlg(GroupData& group, MessageSink& messages, QWidget* owner, PrinterSelection* printers)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : CTemplateDialog(IDD_COLLECT, owner),
       group_(group),
       messages_(messages),
       printers_(printers ? *printers : PrinterSelection::Application()),
       form_(group),
       panel_(new CPreviewPanel(*this, this))
 {
-    setFont(DialogFont(kCollectDialogTemplate));
-    controls_ = BuildDialogControls(*this, kCollectDialogTemplate, panel_);
+    ReplaceItem(IDC_COLLECT_PANEL, panel_);
     connect(Button(IDC_COLLECT_CLOSE), &QPushButton::clicked, this, &QDialog::reject);
     connect(Button(IDC_COLLECT_PRINT), &QPushButton::clicked, this, &CCollectDlg::OnPrint);
     connect(Button(IDC_COLLECT_PRINT_SETUP), &QPushButton::clicked, this, &CCollectDlg::OnPrintSetup);
@@ -31,12 +29,6 @@ CCollectDlg::CCollectDlg(GroupData& group, MessageSink& messages, QWidget* owner
 }
 
 CCollectDlg::~CCollectDlg() = default;
-
-QPushButton* CCollectDlg::Button(int id) const
-{
-    const auto it = controls_.find(id);
-    return it == controls_.end() ? nullptr : qobject_cast<QPushButton*>(it->second);
-}
 
 void CCollectDlg::showEvent(QShowEvent* event)
 {

@@ -2,13 +2,9 @@
 
 #include "form/collection_form.h"
 #include "form/preview_pager.h"
-
-#include <QDialog>
+#include "res/widgets/template_dialog.h"
 
 #include <cstdint>
-#include <map>
-
-class QPushButton;
 
 namespace rekol {
 
@@ -17,10 +13,20 @@ class GroupData;
 class MessageSink;
 class PrinterSelection;
 
+// Control ids of dialog 115.
+enum CollectControlId : int {
+    IDC_COLLECT_CLOSE = 2,
+    IDC_COLLECT_PRINT = 3,
+    IDC_COLLECT_PRINT_SETUP = 129,
+    IDC_COLLECT_PANEL = 130,
+    IDC_COLLECT_PREVIOUS = 1004,
+    IDC_COLLECT_NEXT = 1005,
+};
+
 // Dialog 115: the collection form of one month on screen, 18 publishers at a
 // time, with printing and printer setup. Opened modally by the main window,
 // which sets `month` first; it reads the group and never changes it.
-class CCollectDlg : public QDialog {
+class CCollectDlg : public CTemplateDialog {
     Q_OBJECT
 
 public:
@@ -42,7 +48,6 @@ public:
     // Button 1004: the previous page, or on the first page the next one.
     void OnPreviousPage();
 
-    QPushButton* Button(int id) const;
     CPreviewPanel* Panel() const { return panel_; }
     const PreviewPager& Pager() const { return pager_; }
     const CollectionForm& Form() const { return form_; }
@@ -59,7 +64,6 @@ private:
     CollectionForm form_;
     PreviewPager pager_;
     CPreviewPanel* panel_;
-    std::map<int, QWidget*> controls_;
     bool initialised_ = false;
 };
 

@@ -1,5 +1,4 @@
 #include "form/collect_dlg.h"
-#include "form/collect_template.h"
 #include "form/preview_panel.h"
 #include "form/printer_selection.h"
 #include "form_fixture.h"
@@ -123,17 +122,12 @@ TEST_F(CollectDlgTest, CloseAndEscapeEndTheDialog)
 
 TEST_F(CollectDlgTest, ControlsPlacedFromDialogUnits)
 {
-    const DialogUnits units(8, 16);
-    EXPECT_EQ(units.Map(6, 4, 383, 173), QRect(12, 8, 766, 346));
-    EXPECT_EQ(units.X(5), 10);
-    EXPECT_EQ(units.Y(3), 6);
-    const DialogUnits odd(7, 13);
-    EXPECT_EQ(odd.Map(5, 3, 386, 178), QRect(9, 5, 675, 289)); // rounded edges, not rounded sizes
     Load(Numbered(1));
     const auto dlg = Open();
-    const DialogUnits real(dlg->font());
-    EXPECT_EQ(dlg->Panel()->geometry(), real.Map(6, 4, 383, 173));
-    EXPECT_EQ(dlg->size(), QSize(real.X(394), real.Y(202)));
+    // The panel takes the place of the template's owner-drawn control.
+    EXPECT_EQ(dlg->Panel()->geometry(), MapDialogRect(QRect(6, 4, 383, 173), dlg->BaseUnits()));
+    EXPECT_EQ(dlg->size(), MapDialogRect(QRect(0, 0, 394, 202), dlg->BaseUnits()).size());
+    EXPECT_EQ(dlg->GetDlgItem(IDC_COLLECT_PANEL), dlg->Panel());
 }
 
 TEST_F(CollectDlgTest, PanelPaintsTheTableOfTheDemoGroup)
