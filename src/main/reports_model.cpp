@@ -1,4 +1,5 @@
 #include "main/reports_model.h"
+#include "main/reminder.h"
 #include "app/profile_file.h"
 #include "data/code_page.h"
 #include "data/report_period.h"
@@ -102,12 +103,11 @@ std::optional<SelectionView> ReportsModel::UpdateSelection(int row)
 
     SelectionView view;
     view.okText = FormatMessage(LoadResString(IDS_ENTER_REPORT), Decode(group.GetDisplayName(r, false)));
-    group.CollectContacts(r);
+    view.reminderVisible = OffersReminder(group, r); // refreshes the contact cache
     view.phoneVisible = group.phoneCount > 0;
     if (view.phoneVisible)
         view.phoneNumber = Decode(group.phones[group.phoneCursor]);
     view.nextPhoneVisible = group.phoneCount >= 2;
-    view.reminderVisible = !group.selectedEmail.isEmpty();
     if (view.reminderVisible)
         view.reminderText = QStringLiteral("E-mail - ") + Decode(group.selectedEmail);
     return view;

@@ -91,6 +91,7 @@ constexpr Entry kStrings[] = {
            "127).\nEl archivo no se abrió."},
     {2002, "El archivo %1 no es un listado válido del secretario: indica el mes número %2 (de 0 a "
            "11).\nEl archivo no se abrió."},
+    {2003, "Configurar correo electrónico..."},
     {61840, "Unable to load mail system support."},
     {61841, "Mail system DLL is invalid."},
     {61842, "Send Mail failed to send message."},

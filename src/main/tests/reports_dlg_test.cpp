@@ -424,35 +424,52 @@ TEST_F(ReportsDlgTest, OpenDialogLoadsAGroupFileAfterSavingTheOpenOne)
     EXPECT_TRUE(sink.messages.isEmpty());
 }
 
-TEST_F(ReportsDlgTest, HelpAboutAndTheFunctionsStillToCome)
+TEST_F(ReportsDlgTest, HelpAboutAndTheButtonsOfOtherDialogs)
 {
-    Open(WriteGroup("Grupo5.k09", SixOfGroupFive()));
+    const QString path = WriteGroup("Grupo5.k09", SixOfGroupFive());
+    Open(path);
     Click(IDC_HELP);
     ASSERT_EQ(sink.messages.size(), 1);
     EXPECT_TRUE(sink.messages[0].startsWith("Ayudas para usar Rekol"));
     EXPECT_EQ(sink.lastIcon, MessageIcon::Information);
     EXPECT_EQ(dlg->focusWidget(), &List());
 
-    // The About item and its dialog.
+    // The About item and the mail settings beside it.
     const QList<QAction*> actions = dlg->actions();
-    ASSERT_EQ(actions.size(), 2);
+    ASSERT_EQ(actions.size(), 3);
     EXPECT_EQ(actions[1]->text(), QString("&Acerca de Rekol..."));
     ModalWatch about([](QDialog* d) { QTest::mouseClick(d->findChild<QPushButton*>(), Qt::LeftButton); });
     actions[1]->trigger();
     EXPECT_TRUE(about.seen);
     EXPECT_EQ(about.title, QString("Acerca de Rekol"));
+    EXPECT_EQ(actions[2]->text(), QString::fromUtf8("Configurar correo electrónico..."));
+    ModalWatch mail([](QDialog* d) { d->reject(); });
+    actions[2]->trigger();
+    EXPECT_TRUE(mail.seen);
 
-    List().setCurrentRow(3); // three phones and an address? reported: no address
-    Click(IDC_DIAL);
+    // Three phones: "> > >" steps through them.
+    List().setCurrentRow(3);
+    EXPECT_EQ(dlg->GetDlgItemText(IDC_PHONE_NUMBER), QString("555 1111"));
     Click(IDC_NEXT_PHONE);
+    EXPECT_EQ(dlg->GetDlgItemText(IDC_PHONE_NUMBER), QString("555 2222"));
+    EXPECT_EQ(dlg->focusWidget(), &List());
+
     List().setCurrentRow(0);
-    Click(IDC_SEND_REMINDER);
+    sink.messages.clear();
     Click(IDC_PREVIEW_REMINDER);
-    Click(IDC_SEND_RESULTS);
+    EXPECT_EQ(sink.messages, QStringList{QString::fromUtf8("Por favor envíe su informe de Marzo. \nGracias.")});
+
+    ModalWatch preview([](QDialog* d) { d->reject(); });
     Click(IDC_VIEW_FORM);
-    EXPECT_EQ(sink.messages.mid(1),
-              QStringList({"Telephone service not available", "Telephone service not available",
-                           "Unable to load mail system support.", "Unable to load mail system support.",
-                           QString::fromUtf8("Esta función aún no está disponible en esta versión."),
-                           QString::fromUtf8("Esta función aún no está disponible en esta versión.")}));
+    EXPECT_TRUE(preview.seen);
+    EXPECT_EQ(preview.title, QString("Informes Marzo"));
+
+    // No secretary's address in this group: the results file is written and
+    // its place shown.
+    sink.messages.clear();
+    Click(IDC_SEND_RESULTS);
+    const QString results = dir.filePath("Grupo5.k19");
+    EXPECT_TRUE(QFile::exists(results));
+    EXPECT_EQ(sink.messages,
+              QStringList{QString::fromUtf8("Sus archivos puestos al día se resguardaron en el archivo ") + results});
 }

@@ -76,8 +76,11 @@ void CReportsDlg::AddAboutItem()
     separator->setSeparator(true);
     auto* about = new QAction(text, this);
     connect(about, &QAction::triggered, this, [this] { OnSysCommand(IDM_ABOUTBOX); });
+    auto* mail = new QAction(LoadResString(IDS_MAIL_SETTINGS_MENU), this);
+    connect(mail, &QAction::triggered, this, [this] { OpenMailSettings(); });
     addAction(separator);
     addAction(about);
+    addAction(mail);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 

@@ -54,6 +54,7 @@ public:
     void SendReminder();          // 1006
     void PreviewReminder();       // 1007
     void OnSysCommand(int command); // the About item
+    void OpenMailSettings();        // the mail settings item beside it
     // Saves the group, writes the settings and closes the window (IDCANCEL,
     // Escape, the window's close button).
     void ExitApplication();
