@@ -1,5 +1,6 @@
 #include "cli/cli_group.h"
 #include "cli/exit_codes.h"
+#include "data/results_path.h"
 #include "res/string_table.h"
 
 #include <QFile>
@@ -49,6 +50,22 @@ int LoadForCommand(const CliArgs& args, GroupData& group)
         return ExitRefused;
     }
     return ExitRefused;
+}
+
+bool IsGroupListFile(const CliArgs& args)
+{
+    if (HasGroupExtension(args.file))
+        return true;
+    PrintError(QStringLiteral("%1 is not a group list file (.k09)").arg(args.file));
+    return false;
+}
+
+bool IsRecordInRange(const GroupData& group, int i)
+{
+    if (i >= 1 && i <= group.publisherCount)
+        return true;
+    PrintError(QStringLiteral("record %1 is out of range (1..%2)").arg(i).arg(group.publisherCount));
+    return false;
 }
 
 } // namespace rekol::cli

@@ -21,4 +21,10 @@ void PrintError(const QString& text);
 // after printing why.
 int LoadForCommand(const CliArgs& args, GroupData& group);
 
+// True when FILE ends in ".k09" in any case; otherwise says so on stderr.
+bool IsGroupListFile(const CliArgs& args);
+
+// True when record i exists in the group; otherwise says so on stderr.
+bool IsRecordInRange(const GroupData& group, int i);
+
 } // namespace rekol::cli

@@ -2,7 +2,6 @@
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "cli/publisher_json.h"
-#include "data/results_path.h"
 #include "entry/entry_logic.h"
 #include "res/string_table.h"
 
@@ -95,20 +94,16 @@ int RunEnter(const QStringList& words)
                                   "when given"));
         return ExitUsage;
     }
-    if (!HasGroupExtension(args->file)) {
-        PrintError(QStringLiteral("%1 is not a group list file (.k09)").arg(args->file));
+    if (!IsGroupListFile(*args))
         return ExitUsage;
-    }
 
     StderrSink sink;
     GroupData group(sink);
     if (const int code = LoadForCommand(*args, group); code != ExitOk)
         return code;
     const int i = *publisher;
-    if (i > group.publisherCount) {
-        PrintError(QStringLiteral("record %1 out of range: the group has %2 publishers").arg(i).arg(group.publisherCount));
+    if (!IsRecordInRange(group, i))
         return ExitUsage;
-    }
 
     CliEntryOwner owner;
     EntryLogic entry(group, owner, i);

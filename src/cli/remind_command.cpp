@@ -26,10 +26,8 @@ int RunRemind(const QStringList& words)
     if (const int code = LoadForCommand(*args, group); code != ExitOk)
         return code;
     const int i = *publisher;
-    if (i > group.publisherCount) {
-        PrintError(QStringLiteral("record %1 is out of range (1..%2)").arg(i).arg(group.publisherCount));
+    if (!IsRecordInRange(group, i))
         return ExitUsage;
-    }
     if (!OffersReminder(group, i)) {
         QString why = QStringLiteral("no usable e-mail address");
         if (group.publisherCount < 2)

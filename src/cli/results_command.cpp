@@ -15,10 +15,8 @@ int RunResults(const QStringList& words)
         PrintError(error);
         return ExitUsage;
     }
-    if (!HasGroupExtension(args->file)) {
-        PrintError(QStringLiteral("%1 is not a group list file (.k09)").arg(args->file));
+    if (!IsGroupListFile(*args))
         return ExitUsage;
-    }
     StderrSink sink;
     GroupData group(sink);
     if (const int code = LoadForCommand(*args, group); code != ExitOk)

@@ -38,10 +38,8 @@ int RunSend(const QStringList& words)
         PrintError(error);
         return ExitUsage;
     }
-    if (!HasGroupExtension(args->file)) {
-        PrintError(QStringLiteral("%1 is not a group list file (.k09)").arg(args->file));
+    if (!IsGroupListFile(*args))
         return ExitUsage;
-    }
     AnsweringSink sink(args->flags.contains(QStringLiteral("--yes")));
     GroupData group(sink);
     if (const int code = LoadForCommand(*args, group); code != ExitOk)
