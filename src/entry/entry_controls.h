@@ -40,14 +40,14 @@ enum EntryControlId : int {
     IdcParticipated = 1126,
 };
 
-enum class ControlKind { Static, Edit, CheckBox, PushButton, ListBox };
+enum class EntryControlKind { Static, Edit, CheckBox, PushButton, ListBox };
 
 // What one control shows. `text` is what the control holds (for an edit box
 // its contents, for the list box unused); `checked` applies to check boxes,
 // the selection to edit boxes, `lines` and `currentRow` to the list box.
 struct EntryControl {
     int id = 0;
-    ControlKind kind = ControlKind::Static;
+    EntryControlKind kind = EntryControlKind::Static;
     bool visible = true;
     QString text;
     bool checked = false;

@@ -50,7 +50,7 @@ void EntryLogic::Tab(bool forward) { SetFocus(NextInTabOrder(focus, forward)); }
 
 void EntryLogic::SelectAll(int id)
 {
-    if (Control(id).kind != ControlKind::Edit)
+    if (Control(id).kind != EntryControlKind::Edit)
         return;
     EntryControl& box = Ctl(id);
     box.selectionStart = 0;
@@ -162,7 +162,7 @@ bool EntryLogic::TypeChar(int id, QChar c)
 
 void EntryLogic::SetEditText(int id, const QString& text)
 {
-    if (ended || Control(id).kind != ControlKind::Edit)
+    if (ended || Control(id).kind != EntryControlKind::Edit)
         return;
     EntryControl& box = Ctl(id);
     box.text = text;
@@ -172,7 +172,7 @@ void EntryLogic::SetEditText(int id, const QString& text)
 
 void EntryLogic::SetSelection(int id, int start, int length)
 {
-    if (Control(id).kind != ControlKind::Edit)
+    if (Control(id).kind != EntryControlKind::Edit)
         return;
     EntryControl& box = Ctl(id);
     box.selectionStart = std::clamp(start, 0, static_cast<int>(box.text.size()));

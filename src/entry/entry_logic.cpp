@@ -10,40 +10,40 @@ namespace {
 
 struct ControlSeed {
     int id;
-    ControlKind kind;
+    EntryControlKind kind;
     bool visible;
     const char* text; // UTF-8; texts the logic sets later are empty here
 };
 
 // Template 107 as it starts: every control visible but check box 1050.
 constexpr ControlSeed kTemplate[] = {
-    {IdcOk, ControlKind::PushButton, true, "&OK"},
-    {IdcCancel, ControlKind::PushButton, true, "&Cancelar"},
-    {IdcNotes, ControlKind::PushButton, true, "&Notas"},
-    {IdcMonthButton, ControlKind::PushButton, true, ""},
-    {IdcPubs, ControlKind::Edit, true, ""},
-    {IdcVideos, ControlKind::Edit, true, ""},
-    {IdcHours, ControlKind::Edit, true, ""},
-    {IdcReturnVisits, ControlKind::Edit, true, ""},
-    {IdcStudies, ControlKind::Edit, true, ""},
-    {IdcMonthName, ControlKind::Static, true, ""},
-    {IdcLabelPubs, ControlKind::Static, true, ""},
-    {IdcLabelVideos, ControlKind::Static, true, ""},
-    {IdcLabelHours, ControlKind::Static, true, ""},
-    {IdcLabelReturnVisits, ControlKind::Static, true, ""},
-    {IdcLabelStudies, ControlKind::Static, true, ""},
-    {IdcCredit, ControlKind::Static, true, ""},
-    {IdcName, ControlKind::Static, true, ""},
-    {IdcStatus, ControlKind::Static, true, ""},
-    {IdcAppointment, ControlKind::Static, true, ""},
-    {IdcMonthList, ControlKind::ListBox, true, ""},
-    {IdcWarnings, ControlKind::Static, true, ""},
-    {IdcMonthListOk, ControlKind::PushButton, true, "&OK"},
-    {IdcNoteEdit, ControlKind::Edit, true, ""},
-    {IdcGroup, ControlKind::Static, true, ""},
-    {IdcAuxPioneer, ControlKind::CheckBox, false, "Precursor Auxiliar"},
-    {IdcUnderOneHour, ControlKind::CheckBox, true, "<1h"},
-    {IdcParticipated, ControlKind::CheckBox, true, "Participó en del ministerio"},
+    {IdcOk, EntryControlKind::PushButton, true, "&OK"},
+    {IdcCancel, EntryControlKind::PushButton, true, "&Cancelar"},
+    {IdcNotes, EntryControlKind::PushButton, true, "&Notas"},
+    {IdcMonthButton, EntryControlKind::PushButton, true, ""},
+    {IdcPubs, EntryControlKind::Edit, true, ""},
+    {IdcVideos, EntryControlKind::Edit, true, ""},
+    {IdcHours, EntryControlKind::Edit, true, ""},
+    {IdcReturnVisits, EntryControlKind::Edit, true, ""},
+    {IdcStudies, EntryControlKind::Edit, true, ""},
+    {IdcMonthName, EntryControlKind::Static, true, ""},
+    {IdcLabelPubs, EntryControlKind::Static, true, ""},
+    {IdcLabelVideos, EntryControlKind::Static, true, ""},
+    {IdcLabelHours, EntryControlKind::Static, true, ""},
+    {IdcLabelReturnVisits, EntryControlKind::Static, true, ""},
+    {IdcLabelStudies, EntryControlKind::Static, true, ""},
+    {IdcCredit, EntryControlKind::Static, true, ""},
+    {IdcName, EntryControlKind::Static, true, ""},
+    {IdcStatus, EntryControlKind::Static, true, ""},
+    {IdcAppointment, EntryControlKind::Static, true, ""},
+    {IdcMonthList, EntryControlKind::ListBox, true, ""},
+    {IdcWarnings, EntryControlKind::Static, true, ""},
+    {IdcMonthListOk, EntryControlKind::PushButton, true, "&OK"},
+    {IdcNoteEdit, EntryControlKind::Edit, true, ""},
+    {IdcGroup, EntryControlKind::Static, true, ""},
+    {IdcAuxPioneer, EntryControlKind::CheckBox, false, "Precursor Auxiliar"},
+    {IdcUnderOneHour, EntryControlKind::CheckBox, true, "<1h"},
+    {IdcParticipated, EntryControlKind::CheckBox, true, "Participó en del ministerio"},
 };
 
 // The five number boxes with their labels.
