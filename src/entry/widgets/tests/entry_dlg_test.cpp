@@ -488,3 +488,32 @@ TEST_F(EntryDlgTest, WalkThroughTheGroupWithTheFilterOn)
     EXPECT_EQ(Cell(5, layout::Hours), 10);
     EXPECT_TRUE(sink.messages.isEmpty());
 }
+
+// Every visible text fits its control; the picture is left in the build
+// folder (entry-dialog.png) for the documentation.
+TEST_F(EntryDlgTest, TextsFitTheirControls)
+{
+    GroupBuilder b(5, kMarch);
+    b.AddPublisher("Luis", "Abad").StatusAll(StatusAuxPioneer).Appointment(1).Report(kMarch, 0, true, 2, 12);
+    b.AddPublisher("Ana", "Ruiz");
+    Open(b);
+    Enter(0, [](CEntryDlg& d) {
+        Key(Qt::Key_Return);
+        for (const ControlTemplate& c : d.Template().controls) {
+            QWidget* w = d.GetDlgItem(c.id);
+            if (c.id == IDC_STATIC || !w->isVisible())
+                continue;
+            const QFontMetrics metrics(w->font());
+            if (auto* button = qobject_cast<QPushButton*>(w)) {
+                const QString text = QString(button->text()).remove(QLatin1Char('&'));
+                EXPECT_LE(metrics.horizontalAdvance(text) + 8, w->width()) << c.id;
+            } else if (auto* label = qobject_cast<QLabel*>(w)) {
+                const QRect needed = metrics.boundingRect(QRect(0, 0, w->width(), 1000),
+                                                          Qt::TextWordWrap | label->alignment(), label->text());
+                EXPECT_LE(needed.height(), w->height()) << c.id << " " << label->text().toStdString();
+            }
+        }
+        EXPECT_TRUE(d.grab().save(QDir(QStringLiteral(REKOL_BINARY_DIR)).filePath("entry-dialog.png")));
+        Key(Qt::Key_Escape);
+    });
+}
