@@ -118,6 +118,8 @@ protected:
             }
             poll.stop();
             seen = true;
+            // Mnemonics reach only the active window.
+            EXPECT_TRUE(QTest::qWaitForWindowActive(d));
             script(*d);
             if (d->isVisible()) {
                 if (expectClosed)
