@@ -121,6 +121,10 @@ void EntryLogic::PressEnter()
 
 void EntryLogic::Cancel()
 {
+    // The note editor loses the focus as the dialog closes: a note being
+    // typed is stored, whichever way the dialog is cancelled.
+    if (!ended && IsShown(IdcNoteEdit))
+        CloseNoteEditor();
     ended = true;
     stored = false;
 }

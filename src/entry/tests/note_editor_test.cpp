@@ -134,6 +134,16 @@ TEST_F(NoteEditorTest, CancelledEntryKeepsTheNote)
     EXPECT_EQ(NoteText(1), QByteArray("de viaje"));
     EXPECT_EQ(Cell(1, layout::NoteIndex, 2), 1);
     EXPECT_FALSE(group.IsNotReported(1, 2, 0));
+
+    // Cancelled while the editor is still open (Escape): the note typed so
+    // far is stored as the editor loses the focus.
+    EntryLogic& again = Open(2);
+    again.OpenNoteEditor();
+    again.SetEditText(IdcNoteEdit, "enfermo");
+    again.Cancel();
+    EXPECT_TRUE(again.ended);
+    EXPECT_EQ(NoteText(group.Record(2).Cell(layout::NoteIndex, 2, 0)), QByteArray("enfermo"));
+    EXPECT_FALSE(group.IsNotReported(2, 2, 0));
 }
 
 TEST_F(NoteEditorTest, EveryShowingOfAMonthWithoutANoteTakesAnEntry)
