@@ -55,7 +55,7 @@ TEST_F(CollectDlgTest, OpensOnTheMonthWithTheFirstPage)
     EXPECT_EQ(dlg->Pager().total, 3);
     EXPECT_EQ(dlg->Panel()->focusPolicy(), Qt::NoFocus);
     dlg->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get(), 30000));
     EXPECT_EQ(QApplication::focusWidget(), dlg->Button(IDC_COLLECT_CLOSE));
 }
 

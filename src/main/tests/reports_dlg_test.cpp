@@ -39,7 +39,7 @@ public:
         QObject::connect(&timer_, &QTimer::timeout, [this, handle] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (!dialog) {
-                if (++tries_ > 1000)
+                if (++tries_ > 6000)
                     timer_.stop();
                 return;
             }
@@ -110,7 +110,7 @@ protected:
         dlg->Group().clock = [] { return kToday; };
         dlg->OnInitDialog(commandLine);
         dlg->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(dlg.get(), 30000));
         return *dlg;
     }
     bool Hidden(int id) const { return dlg->GetDlgItem(id)->isHidden(); }

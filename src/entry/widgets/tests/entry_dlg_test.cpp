@@ -32,8 +32,10 @@ namespace {
 const QDate kToday(2024, 4, 10); // report month March (2), year slot 0
 constexpr int kMarch = 2;
 
-// Processes events until `done` holds; false after `ms` milliseconds.
-bool WaitUntil(const std::function<bool()>& done, int ms = 3000)
+// Processes events until `done` holds; false after `ms` milliseconds. The
+// limits are generous: under the sanitizers on a busy machine the first
+// dialog of a process takes seconds (fonts).
+bool WaitUntil(const std::function<bool()>& done, int ms = 30000)
 {
     QElapsedTimer clock;
     clock.start();
@@ -96,7 +98,7 @@ protected:
         window->Group().clock = [] { return kToday; };
         window->OnInitDialog(path);
         window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get(), 30000));
     }
 
     // Presses Enter on line `row` of the publisher list and runs `script` in
@@ -112,14 +114,20 @@ protected:
         QObject::connect(&poll, &QTimer::timeout, [&] {
             auto* d = qobject_cast<CEntryDlg*>(QApplication::activeModalWidget());
             if (!d) {
-                if (++tries > 500)
+                if (++tries > 6000)
                     poll.stop();
                 return;
             }
             poll.stop();
             seen = true;
             // Mnemonics reach only the active window.
-            EXPECT_TRUE(QTest::qWaitForWindowActive(d));
+            EXPECT_TRUE(QTest::qWaitForWindowActive(d, 30000));
+            // The focus reaches the control as the activation is processed,
+            // which on a busy machine comes a little later.
+            EXPECT_TRUE(WaitUntil([d] {
+                const QWidget* focus = QApplication::focusWidget();
+                return focus && focus->window() == d;
+            }));
             script(*d);
             if (d->isVisible()) {
                 if (expectClosed)
